@@ -3,7 +3,7 @@
 set -euo pipefail
 
 need_native=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
-need_win=(wine wine32:i386 wine64 xvfb fonts-ipafont locales g++-mingw-w64-i686 imagemagick xdotool time)
+need_win=(wine wine32:i386 wine64 fonts-wine g++-mingw-w64-x86-64 xvfb fonts-ipafont locales g++-mingw-w64-i686 imagemagick xdotool time)
 
 missing=()
 for p in "${need_native[@]}" "${need_win[@]}"; do
