@@ -2,18 +2,9 @@
 
 #include "core/axis_doubling.h"
 #include "core/axis_word.h"
-
-#include <cstring>
+#include "core/line_breaks.h"
 
 namespace ravoxel {
-
-namespace {
-
-const char* Find(const char* from, const char* to, char byte) {
-    return static_cast<const char*>(std::memchr(from, byte, static_cast<std::size_t>(to - from)));
-}
-
-} // namespace
 
 // Bytes that come out as they went in (unchanged lines with a CR LF break) are not copied line by
 // line: `pending` marks where such a stretch begins, and it is copied once something changes.
@@ -26,22 +17,8 @@ std::optional<ConversionFailure> ConvertText(std::string_view text, char axis, s
     std::size_t line_number = 0;
     while (p != end) {
         ++line_number;
-        // A line ends at CR LF, at a lone LF or at a lone CR.
-        const char* lf = Find(p, end, '\n');
-        const char* segment_end = lf != nullptr ? lf : end;
-        const char* cr = Find(p, segment_end, '\r');
-        const char* line_end;
-        const char* next;
-        bool crlf = false;
-        if (cr != nullptr) {
-            line_end = cr;
-            crlf = cr + 1 == lf;
-            next = crlf ? lf + 1 : cr + 1;
-        } else {
-            line_end = segment_end;
-            next = lf != nullptr ? lf + 1 : end;
-        }
-
+        const LineSpan span = FindLineSpan(p, end);
+        const char* const line_end = span.end;
         const std::string_view line(p, static_cast<std::size_t>(line_end - p));
         if (const std::optional<AxisWord> word = FindAxisWord(line, axis)) {
             const std::size_t line_start_in_out =
@@ -56,12 +33,12 @@ std::optional<ConversionFailure> ConvertText(std::string_view text, char axis, s
             }
             pending = p + word->replace_end;
         }
-        if (!crlf) {
+        if (span.kind != LineSpan::Break::CrLf) {
             out.append(pending, line_end);
             out.append("\r\n", 2);
-            pending = next;
+            pending = span.next;
         }
-        p = next;
+        p = span.next;
     }
     out.append(pending, end);
     return std::nullopt;
