@@ -1,7 +1,7 @@
 #pragma once
 // How a text is cut into lines: a line ends at a CR LF pair, at a lone LF or at a lone CR; a
 // break at the very end of the text opens no further line.
-#include <cstring>
+#include "core/byte_scan.h"
 
 namespace ravoxel {
 
@@ -11,21 +11,23 @@ struct LineSpan {
     enum class Break : unsigned char { None, CrLf, Lf, Cr } kind;
 };
 
-// The line that starts at `p`, in a text that ends at `text_end` (p < text_end).
+// The break found at `line_end` (a CR, an LF or the end of the text).
+inline LineSpan BreakAt(const char* line_end, const char* text_end) {
+    if (line_end == text_end) {
+        return {line_end, line_end, LineSpan::Break::None};
+    }
+    if (*line_end == '\n') {
+        return {line_end, line_end + 1, LineSpan::Break::Lf};
+    }
+    if (line_end + 1 != text_end && line_end[1] == '\n') {
+        return {line_end, line_end + 2, LineSpan::Break::CrLf};
+    }
+    return {line_end, line_end + 1, LineSpan::Break::Cr};
+}
+
+// The line that starts at `p`, in a text that ends at `text_end`.
 inline LineSpan FindLineSpan(const char* p, const char* text_end) {
-    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', text_end - p));
-    const char* segment_end = lf != nullptr ? lf : text_end;
-    const auto* cr = static_cast<const char*>(std::memchr(p, '\r', segment_end - p));
-    if (cr != nullptr) {
-        if (cr + 1 == lf) {
-            return {cr, lf + 1, LineSpan::Break::CrLf};
-        }
-        return {cr, cr + 1, LineSpan::Break::Cr};
-    }
-    if (lf != nullptr) {
-        return {lf, lf + 1, LineSpan::Break::Lf};
-    }
-    return {text_end, text_end, LineSpan::Break::None};
+    return BreakAt(FindFirstOf(p, text_end, '\r', '\n', '\n'), text_end);
 }
 
 } // namespace ravoxel

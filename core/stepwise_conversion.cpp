@@ -36,10 +36,10 @@ std::optional<ConversionFailure> StepwiseConversion::ConvertNextLine() {
     std::size_t copied = 0;
     if (const std::optional<AxisWord> word = FindAxisWord(line, axis_)) {
         converted_.append(line.substr(0, word->run_begin));
-        const std::string_view run = line.substr(word->run_begin, word->run_end - word->run_begin);
-        if (!AppendDoubledNumber(run, converted_)) {
+        if (!AppendDoubledNumber(*word, converted_)) {
             converted_.resize(converted_size);
-            const ConversionError error{std::string(run)};
+            const ConversionError error{
+                std::string(line.substr(word->run_begin, word->run_end - word->run_begin))};
             return ConversionFailure{lines_done_ + 1, error.number_text(), error.what()};
         }
         copied = word->replace_end;
