@@ -8,7 +8,7 @@
 namespace ravoxel {
 
 // The first byte in [p, end) that equals a, b or c; end when there is none.
-inline const char* FindFirstOf(const char* p, const char* end, char a, char b, char c) {
+inline const char* FindFirstByte(const char* p, const char* end, char a, char b, char c) {
 #if defined(__SSE2__)
     const __m128i va = _mm_set1_epi8(a);
     const __m128i vb = _mm_set1_epi8(b);

@@ -81,7 +81,7 @@ std::optional<ConversionFailure> ConvertText(std::string_view text, char axis, s
     while (p != end) {
         ++line_number;
         // The first axis byte or the break, whichever comes first.
-        const char* hit = FindFirstOf(p, end, '\r', '\n', axis);
+        const char* hit = FindFirstByte(p, end, '\r', '\n', axis);
         if (hit != end && *hit != '\r' && *hit != '\n') {
             const char* const run_begin = hit + 1;
             const NumberRun number = ScanNumberRun(run_begin, end);
@@ -100,7 +100,7 @@ std::optional<ConversionFailure> ConvertText(std::string_view text, char axis, s
                 // One trailing blank of the run stays in the line.
                 pending = run_end[-1] == ' ' ? run_end - 1 : run_end;
             }
-            hit = FindFirstOf(run_end, end, '\r', '\n', '\n');
+            hit = FindFirstByte(run_end, end, '\r', '\n', '\n');
         }
         const LineSpan span = BreakAt(hit, end);
         if (span.kind != LineSpan::Break::CrLf) {

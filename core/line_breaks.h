@@ -27,7 +27,7 @@ inline LineSpan BreakAt(const char* line_end, const char* text_end) {
 
 // The line that starts at `p`, in a text that ends at `text_end`.
 inline LineSpan FindLineSpan(const char* p, const char* text_end) {
-    return BreakAt(FindFirstOf(p, text_end, '\r', '\n', '\n'), text_end);
+    return BreakAt(FindFirstByte(p, text_end, '\r', '\n', '\n'), text_end);
 }
 
 } // namespace ravoxel
