@@ -10,6 +10,10 @@
 
 namespace ravoxel {
 
+// The most the working text holds. A larger source is refused before anything is loaded, so
+// that nothing is ever cut off silently.
+inline constexpr std::size_t kWorkingTextLimit = 30000000;
+
 // The whole file read in one piece becomes the working text up to its first NUL byte.
 struct WholeFileText {
     std::string_view text;                 // the bytes before the first NUL, or all of them
@@ -24,6 +28,7 @@ WholeFileText TakeUpToFirstNul(std::string_view file_bytes);
 WorkingText ReadLineByLine(std::string_view file_bytes);
 
 // The bytes of a file, read in binary; nothing when it cannot be opened or read (a folder, say).
+// For the tests and tools: the path goes to fopen as it is.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 } // namespace ravoxel
