@@ -28,38 +28,39 @@ build() { # dir, extra cmake args...
     cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || {
     echo "test.sh: build of $dir failed:"
     tail -40 "$dir.configure.log" "$dir.build.log" 2>/dev/null
+    status=1
+    failed=$((failed + 1))
     return 1
   }
 }
 mkdir -p build
 
-echo "== native"
-if build build/native; then
-  ctest --test-dir build/native --output-on-failure -j "$jobs" 2>&1 | tee build/native.test.log
+# Runs one build's tests, with any wrapper given after the folder (Xvfb for the Windows build).
+run_tests() { # dir, wrapper...
+  local dir=$1
+  shift
+  "$@" ctest --test-dir "$dir" --output-on-failure -j "$jobs" 2>&1 | tee "$dir.test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
-  count build/native.test.log
-else
-  status=1
-  failed=$((failed + 1))
-fi
-
-echo "== windows x86_64 under Wine"
-if build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake; then
-  # One X server and one persistent wineserver for the whole run: each Wine process then
-  # starts faster, and Wine's desktop window stays on one display.
+  count "$dir.test.log"
+}
+# One X server and one persistent wineserver for the whole Windows run: each Wine process then
+# starts faster, and Wine's desktop window stays on one display.
+under_wine() {
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source scripts/wine-env.sh
     /usr/lib/wine/wineserver -p
-    ctest --test-dir build/win64 --output-on-failure -j "$1"
+    "$@"
     rc=$?
     /usr/lib/wine/wineserver -k
-    exit $rc' _ "$jobs" 2>&1 | tee build/win64.test.log
-  [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
-  count build/win64.test.log
-else
-  status=1
-  failed=$((failed + 1))
-fi
+    exit $rc' _ "$@"
+}
+
+echo "== native"
+build build/native && run_tests build/native
+
+echo "== windows x86_64 under Wine"
+build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake &&
+  run_tests build/win64 under_wine
 
 echo "== windows i686 (the shipped 32-bit build)"
 if build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake; then
@@ -71,9 +72,6 @@ if build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake; then
   else
     echo "(this kernel cannot run 32-bit programs: the i686 build is compiled and linked, not run)"
   fi
-else
-  status=1
-  failed=$((failed + 1))
 fi
 
 echo "test.sh: $passed passed, $failed failed"
