@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reading and writing by code-page-932 path. A failure raises FileError with the
 // path and the system's error code.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,9 @@ namespace winkit {
 
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
+
+// The size of a file in bytes; nothing when it cannot be opened for reading.
+std::optional<unsigned long long> FileSize(std::string_view path);
 
 // The file's bytes, as they are.
 std::string ReadWholeFile(std::string_view path);

@@ -142,19 +142,49 @@ void Memo::Create(HWND parent, const Rect& bounds, std::string_view caption) {
 // ---- RichEdit
 
 void RichEdit::Create(HWND parent, const Rect& bounds, std::string_view caption) {
+    MakeWindow(parent, bounds,
+               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                   ES_AUTOHSCROLL | ES_WANTRETURN,
+               WS_EX_CLIENTEDGE);
+    if (!caption.empty()) {
+        SetText(caption);
+    }
+}
+
+void RichEdit::MakeWindow(HWND parent, const Rect& bounds, DWORD style, DWORD ex_style) {
     static HMODULE library = LoadLibraryW(L"riched20.dll");
     if (!library) {
         throw Error("riched20.dll: " + SystemErrorText(GetLastError()));
     }
-    CreateHandle(RICHEDIT_CLASSW,
-                 WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                     ES_AUTOHSCROLL | ES_WANTRETURN,
-                 WS_EX_CLIENTEDGE, parent, bounds, "");
+    CreateHandle(RICHEDIT_CLASSW, style, ex_style, parent, bounds, "");
     SendMessageW(Handle(), EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
     // A target line width of 1 turns word wrap off: each line stays one screen line.
     SendMessageW(Handle(), EM_SETTARGETDEVICE, 0, 1);
-    if (!caption.empty()) {
-        SetText(caption);
+}
+
+void RichEdit::Recreate() {
+    HWND old = Handle();
+    HWND parent = GetParent(old);
+    const Rect bounds = Bounds();
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)) & ~WS_CHILD;
+    const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE));
+    const LRESULT limit = SendMessageW(old, EM_GETLIMITTEXT, 0, 0);
+    const LRESULT event_mask = SendMessageW(old, EM_GETEVENTMASK, 0, 0);
+    const bool focused = GetFocus() == old;
+    // The tab order is the order of the siblings: the new window takes the old one's place.
+    HWND previous = GetWindow(old, GW_HWNDPREV);
+    DestroyWindow(old); // detaches this object from the old window
+    MakeWindow(parent, bounds, style, ex_style);
+    HWND fresh = Handle();
+    SetWindowPos(fresh, previous ? previous : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (font_) {
+        SendMessageW(fresh, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    SendMessageW(fresh, EM_EXLIMITTEXT, 0, limit);
+    SendMessageW(fresh, EM_SETEVENTMASK, 0, event_mask);
+    if (focused) {
+        ::SetFocus(fresh);
     }
 }
 
@@ -177,10 +207,26 @@ std::string RichEdit::Text() const {
 }
 
 void RichEdit::SetText(std::string_view text) {
+    if (TextLengthInPositions() > 0) {
+        Recreate(); // empties the control far faster than replacing its text would
+    }
+    if (text.empty()) {
+        return;
+    }
     SETTEXTEX how{ST_DEFAULT, 1200};
     const std::wstring wide = Widen(text);
     SendMessageW(Handle(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
                  reinterpret_cast<LPARAM>(wide.c_str()));
+    // As WM_SETTEXT leaves an edit control: caret and view at the start, no user edit.
+    Select(0, 0);
+    POINT top_left{0, 0};
+    SendMessageW(Handle(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&top_left));
+    SetModified(false);
+}
+
+void RichEdit::SetFont(HFONT font) {
+    font_ = font;
+    TextControl::SetFont(font);
 }
 
 void RichEdit::SetMaxLength(int characters) {
@@ -193,6 +239,41 @@ int RichEdit::MaxLength() const {
 
 int RichEdit::LineFromPosition(int position) const {
     return static_cast<int>(SendMessageW(Handle(), EM_EXLINEFROMCHAR, 0, position));
+}
+
+int RichEdit::LastVisibleLine() const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    POINTL bottom_left{0, client.bottom > 0 ? client.bottom - 1 : 0};
+    const LRESULT position =
+        SendMessageW(Handle(), EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&bottom_left));
+    return LineFromPosition(static_cast<int>(position));
+}
+
+void RichEdit::ReplaceLine(int index, std::string_view text) {
+    const int start = LineStart(index);
+    if (start < 0) {
+        throw Error("line index out of range: " + std::to_string(index));
+    }
+    const int length = static_cast<int>(SendMessageW(Handle(), EM_LINELENGTH, start, 0));
+    POINT scroll{};
+    SendMessageW(Handle(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    CHARRANGE selection{};
+    SendMessageW(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    Select(start, length);
+    ReplaceSelection(text);
+    // A selection behind the line moves with the line's new length; one inside it shrinks to
+    // the line's start.
+    const LONG shift = static_cast<LONG>(SendMessageW(Handle(), EM_LINELENGTH, start, 0)) - length;
+    for (LONG* end : {&selection.cpMin, &selection.cpMax}) {
+        if (*end >= start + length) {
+            *end += shift;
+        } else if (*end > start) {
+            *end = start;
+        }
+    }
+    SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageW(Handle(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
 }
 
 std::wstring RichEdit::Range(int start, int end) const {
