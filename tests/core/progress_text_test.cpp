@@ -14,5 +14,11 @@ TEST(ProgressText, AtLeastFourDigitsThenTheText) {
     EXPECT_EQ(ProgressText(1234567), "1234567" + suffix);
 }
 
+TEST(ConversionErrorLogLine, NumberedLikeTheProgressText) {
+    const std::string suffix = "\x8D\x73\x96\xDA :\x95\xCF\x8A\xB7\xB4\xD7\xB0"; // 行目 :変換ｴﾗｰ
+    EXPECT_EQ(ConversionErrorLogLine(12), "0012" + suffix);
+    EXPECT_EQ(ConversionErrorLogLine(10000), "10000" + suffix);
+}
+
 } // namespace
 } // namespace ravoxel
