@@ -51,6 +51,14 @@ int TextControl::LineStart(int index) const {
     return static_cast<int>(SendMessageW(Handle(), EM_LINEINDEX, index, 0));
 }
 
+int TextControl::LineLength(int index) const {
+    const LRESULT start = SendMessageW(Handle(), EM_LINEINDEX, index, 0);
+    if (start < 0) {
+        throw Error("line index out of range: " + std::to_string(index));
+    }
+    return static_cast<int>(SendMessageW(Handle(), EM_LINELENGTH, start, 0));
+}
+
 int TextControl::LineFromPosition(int position) const {
     return static_cast<int>(SendMessageW(Handle(), EM_LINEFROMCHAR, position, 0));
 }

@@ -14,7 +14,8 @@ public:
     // "a\r\nb\r\n" has 2 lines and an empty text has 0.
     int LineCount() const;
     std::string Line(int index) const;
-    int LineStart(int index) const; // position of the first character of the line
+    int LineStart(int index) const;  // position of the first character of the line
+    int LineLength(int index) const; // in positions, without the line break
     virtual int LineFromPosition(int position) const;
     int FirstVisibleLine() const;
 

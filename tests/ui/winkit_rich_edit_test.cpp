@@ -139,6 +139,8 @@ TEST_F(WinkitRichEditTest, ReplacingALineKeepsTheViewTheSelectionAndTheOtherLine
     EXPECT_EQ(rich.Line(59), "N59 G01 X59.5");
     EXPECT_EQ(rich.Line(60), Narrow(L"N60 G01 X121.0 ソ表 and a much longer line than before"));
     EXPECT_EQ(rich.Line(61), "");
+    EXPECT_EQ(rich.LineLength(61), 0);
+    EXPECT_EQ(rich.LineLength(62), 13); // "N62 G01 X62.5"
     EXPECT_EQ(rich.Line(62), "N62 G01 X62.5");
     EXPECT_EQ(rich.LineCount(), 200);
     EXPECT_EQ(rich.SelStart(), rich.LineStart(120) + 2);
