@@ -22,7 +22,9 @@ std::string SystemErrorText(unsigned long code) {
         text.pop_back();
     }
     if (text.empty()) {
-        return "Error " + std::to_string(code);
+        std::string fallback = "Error ";
+        fallback += std::to_string(code);
+        return fallback;
     }
     return Narrow(text);
 }

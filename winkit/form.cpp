@@ -17,7 +17,7 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
 namespace {
 
 DWORD StyleFor(const FormParams& p) {
-    DWORD style = WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
+    DWORD style = WS_CLIPCHILDREN | WS_CAPTION | (p.system_menu ? WS_SYSMENU : 0);
     switch (p.border) {
     case BorderStyle::Single:
         style |= WS_BORDER;

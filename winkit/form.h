@@ -38,7 +38,8 @@ struct FormParams {
     int client_width = 0;
     int client_height = 0;
     BorderStyle border = BorderStyle::Single;
-    bool minimize_box = true; // the system menu is always there
+    bool system_menu = true; // with the close box
+    bool minimize_box = true;
     bool maximize_box = false;
     HICON icon = nullptr;
 };
