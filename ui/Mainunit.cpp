@@ -52,7 +52,7 @@ void TMainForm::FormCreate(winkit::Component* /*Sender*/) {
 }
 
 void TMainForm::FormShow(winkit::Component* /*Sender*/) {
-    RichEdit1.SetMaxLength(30000000);
+    RichEdit1.SetMaxLength(kWorkingTextLimit);
     if (!ProgressBar) {
         ProgressBar = new winkit::ProgressBar;
         ProgressBar->SetSmooth(true);

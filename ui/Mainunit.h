@@ -9,6 +9,7 @@
 //   Mainunit_settings.cpp  the settings file beside the executable
 //   Mainunit_recent.cpp    the recent-file list and its menu items
 //   Mainunit_run.cpp       the conversion run (Start, Abort)
+//   Mainunit_load.cpp      loading the source into the working text
 //   Mainunit_later.cpp     handlers still waiting for their behaviour
 #include <windows.h>
 
@@ -17,6 +18,8 @@
 #include <string>
 
 #include "core/recent_files.h"
+#include "ui/run_times.h"
+#include "ui/working_text_view.h"
 #include "winkit/controls.h"
 #include "winkit/font.h"
 #include "winkit/form.h"
@@ -83,6 +86,9 @@ public:
     void MenuFile4Click(winkit::Component* Sender);
     void FileExit1Click(winkit::Component* Sender);
 
+    // Where the time of the last run went (the GUI benchmark reads it).
+    const RunTimes& LastRunTimesTaken() const { return LastRunTimes; }
+
 protected:
     winkit::FormParams Params() const override;
     void CreateControls() override;
@@ -91,6 +97,8 @@ protected:
 
 private:
     friend struct MainFormAccess; // the UI tests look at the fields
+    friend struct RunAccess;      // and at those of the run
+    friend class TViewForm;       // the viewer's geometry, font size and the output path
 
     ravoxel::RecentFileList RecentFiles;        // entry 0 the most recent; empty: free
     winkit::ProgressBar* ProgressBar = nullptr; // made by FormShow, over panel 0 of StatusBar1
@@ -115,6 +123,10 @@ private:
     std::string User2Mask;
     std::string FilterText;
 
+    // The working text of a run: the model the run converts, shown by RichEdit1.
+    WorkingTextView Working{RichEdit1};
+    RunTimes LastRunTimes;
+
     void AddRecentFile(const std::string& Path);
     void RefreshRecentMenu();
     void OpenRecentFile(const std::string& Path);
@@ -123,8 +135,12 @@ private:
     void TakeSourceFromCommandLine();
     void BuildFilterText();
     bool IsAllowedChar(char Key, const std::string& Forbidden) const;
-    void LoadSourceText(const std::string& Path);
+    // False when the source was refused (too large) and nothing was loaded.
+    bool LoadSourceText(const std::string& Path);
     bool CheckStopRequest(char Flag);
+    void ShowRunProgress();
+    void ConversionFailed(const ravoxel::ConversionFailure& Failure);
+    void EndRun(); // back to idle: Start and Exit enabled, Abort disabled
     void CreateShortcut(int Place);
 
     // The settings file: read at creation, written at every close request.

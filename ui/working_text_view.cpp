@@ -83,8 +83,8 @@ std::string_view WorkingTextView::ConvertedLine(std::size_t index) {
         ++cursor_line_;
     }
     while (cursor_line_ > index) {
-        const std::size_t lf = cursor_offset_ >= 2 ? text.rfind('\n', cursor_offset_ - 2)
-                                                   : std::string_view::npos;
+        const std::size_t lf =
+            cursor_offset_ >= 2 ? text.rfind('\n', cursor_offset_ - 2) : std::string_view::npos;
         cursor_offset_ = lf == std::string_view::npos ? 0 : lf + 1;
         --cursor_line_;
     }
