@@ -94,7 +94,13 @@ private:
     bool started_ = false;
 };
 
-std::wstring CopyExe(const ui_test::TestFolder& folder, const wchar_t* name) {
+// The lock is named after the file name: names of this test's own, so that a copy of the tool
+// running elsewhere under the same Wine server cannot meet them.
+std::wstring UniqueName(const wchar_t* suffix) {
+    return L"Ravoxel-" + std::to_wstring(GetCurrentProcessId()) + suffix + L".exe";
+}
+
+std::wstring CopyExe(const ui_test::TestFolder& folder, const std::wstring& name) {
     const std::wstring target = winkit::Widen(folder.Path()) + L"\\" + name;
     CopyFileW(BuiltExe().c_str(), target.c_str(), FALSE);
     return target;
@@ -105,9 +111,9 @@ std::wstring CopyExe(const ui_test::TestFolder& folder, const wchar_t* name) {
 TEST(SingleInstance, SecondStartEndsAtOnceAndACopyUnderAnotherNameRuns) {
     ui_test::TestFolder folder;
     ui_test::TestFolder other_folder;
-    const std::wstring exe = CopyExe(folder, L"Ravoxel.exe");
-    const std::wstring same_name_elsewhere = CopyExe(other_folder, L"Ravoxel.exe");
-    const std::wstring other_name = CopyExe(other_folder, L"Ravoxel2.exe");
+    const std::wstring exe = CopyExe(folder, UniqueName(L""));
+    const std::wstring same_name_elsewhere = CopyExe(other_folder, UniqueName(L""));
+    const std::wstring other_name = CopyExe(other_folder, UniqueName(L"-2"));
 
     Process first(exe);
     ASSERT_TRUE(first.Started());
@@ -137,7 +143,10 @@ TEST(SingleInstance, SecondStartEndsAtOnceAndACopyUnderAnotherNameRuns) {
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(first.WaitExit(15000), 0u);
-    EXPECT_TRUE(winkit::FileExists(folder.Path() + "\\Ravoxel.INI")); // written at the close
+    // The settings were written at the close, beside the executable.
+    std::string settings = winkit::Narrow(exe);
+    settings.replace(settings.size() - 4, 4, ".INI");
+    EXPECT_TRUE(winkit::FileExists(settings));
 
     // With the first copy gone, the lock is free again.
     Process again(exe);
