@@ -258,26 +258,27 @@ int RichEdit::LastVisibleLine() const {
     return LineFromPosition(static_cast<int>(position));
 }
 
-void RichEdit::ReplaceLine(int index, std::string_view text) {
-    const int start = LineStart(index);
+void RichEdit::ReplaceLines(int first, int count, std::string_view text) {
+    const int last = first + count - 1;
+    const int start = LineStart(first);
+    const int end = LineStart(last) + LineLength(last); // LineLength throws past the end
     if (start < 0) {
-        throw Error("line index out of range: " + std::to_string(index));
+        throw Error("line index out of range: " + std::to_string(first));
     }
-    const int length = static_cast<int>(SendMessageW(Handle(), EM_LINELENGTH, start, 0));
     POINT scroll{};
     SendMessageW(Handle(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
     CHARRANGE selection{};
     SendMessageW(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    Select(start, length);
+    Select(start, end - start);
     ReplaceSelection(text);
-    // A selection behind the line moves with the line's new length; one inside it shrinks to
-    // the line's start.
-    const LONG shift = static_cast<LONG>(SendMessageW(Handle(), EM_LINELENGTH, start, 0)) - length;
-    for (LONG* end : {&selection.cpMin, &selection.cpMax}) {
-        if (*end >= start + length) {
-            *end += shift;
-        } else if (*end > start) {
-            *end = start;
+    // A selection behind the lines moves with their new length; one inside them shrinks to
+    // their start.
+    const LONG shift = LineStart(last) + LineLength(last) - end;
+    for (LONG* edge : {&selection.cpMin, &selection.cpMax}) {
+        if (*edge >= end) {
+            *edge += shift;
+        } else if (*edge > start) {
+            *edge = start;
         }
     }
     SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));

@@ -73,9 +73,12 @@ public:
     void SetFont(HFONT font) override;
     // The last line the client area shows, wholly or in part.
     int LastVisibleLine() const;
-    // Replaces the text of one line (its line break stays) without moving the view or the
-    // selection, as a program writes into a text the user is looking at.
-    void ReplaceLine(int index, std::string_view text);
+    // Replaces the text of `count` lines from `first` on (the breaks between them and `text`'s
+    // own CR LF breaks change places; the last line's break stays) without moving the view or
+    // the selection, as a program writes into a text the user is looking at. `text` holds as
+    // many lines as it replaces. One replacement of many lines costs about what one of a single
+    // line does (Wine: milliseconds, growing with the whole text's length).
+    void ReplaceLines(int first, int count, std::string_view text);
 
 protected:
     int TextLengthInPositions() const override;

@@ -133,8 +133,7 @@ TEST_F(WinkitRichEditTest, ReplacingALineKeepsTheViewTheSelectionAndTheOtherLine
     EXPECT_GT(last, first + 5); // 194 pixels hold a dozen lines of 12 pixels
     EXPECT_LT(last, first + 20);
 
-    rich.ReplaceLine(60, Narrow(L"N60 G01 X121.0 ソ表 and a much longer line than before"));
-    rich.ReplaceLine(61, "");
+    rich.ReplaceLines(60, 2, Narrow(L"N60 G01 X121.0 ソ表 and a much longer line than before\r\n"));
     EXPECT_EQ(rich.FirstVisibleLine(), first);
     EXPECT_EQ(rich.Line(59), "N59 G01 X59.5");
     EXPECT_EQ(rich.Line(60), Narrow(L"N60 G01 X121.0 ソ表 and a much longer line than before"));
@@ -146,7 +145,7 @@ TEST_F(WinkitRichEditTest, ReplacingALineKeepsTheViewTheSelectionAndTheOtherLine
     EXPECT_EQ(rich.SelStart(), rich.LineStart(120) + 2);
     EXPECT_EQ(rich.SelLength(), 3);
 
-    rich.ReplaceLine(199, "last");
+    rich.ReplaceLines(199, 1, "last");
     EXPECT_EQ(rich.Line(199), "last");
     EXPECT_EQ(rich.LineCount(), 200);
 }
