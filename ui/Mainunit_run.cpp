@@ -142,6 +142,9 @@ void TMainForm::Button3Click(winkit::Component* /*Sender*/) {
         ViewForm->Label1.SetText(OutputPath);
     }
     {
+        // Emptied after the viewer is filled, not before: under Wine, a long text set just
+        // after a long rich edit was destroyed takes many times longer (100,000 lines: 90 s
+        // instead of 10 s).
         StepTimer timer(LastRunTimes.clear);
         Working.Clear();
     }

@@ -35,19 +35,30 @@ void WorkingTextView::ShowVisibleLines() {
     if (first < 0 || static_cast<std::size_t>(first) >= done) {
         return;
     }
-    const std::size_t last =
-        std::min(static_cast<std::size_t>(control_.LastVisibleLine()) + 1, done);
+    // The control's lines are the model's as loaded; the clamp only guards a text the control
+    // cuts into lines otherwise.
+    const std::size_t last = std::min({static_cast<std::size_t>(control_.LastVisibleLine()) + 1,
+                                       done, static_cast<std::size_t>(control_.LineCount())});
     bool changed = false;
-    for (std::size_t line = static_cast<std::size_t>(first); line < last; ++line) {
+    std::size_t line = static_cast<std::size_t>(first);
+    while (line < last) {
         if (shown_[line]) {
+            ++line;
             continue;
         }
+        // A run of lines not shown yet goes in with one replacement: each costs Wine's rich
+        // edit time that grows with the whole text, whatever its own length.
+        std::size_t end = line;
+        while (end < last && !shown_[end]) {
+            shown_[end++] = true;
+        }
         if (!changed) {
-            control_.SetRedraw(false); // one repaint for the batch, not one per line
+            control_.SetRedraw(false); // one repaint for the batch
             changed = true;
         }
-        control_.ReplaceLine(static_cast<int>(line), ConvertedLine(line));
-        shown_[line] = true;
+        control_.ReplaceLines(static_cast<int>(line), static_cast<int>(end - line),
+                              ConvertedLines(line, end));
+        line = end;
     }
     if (changed) {
         control_.SetRedraw(true);
@@ -75,7 +86,7 @@ std::string WorkingTextView::Converted() const {
     return conversion_ ? std::string(conversion_->Converted()) : std::string();
 }
 
-std::string_view WorkingTextView::ConvertedLine(std::size_t index) {
+std::size_t WorkingTextView::ConvertedLineStart(std::size_t index) {
     // Converted lines hold no line break of their own: each ends in exactly one CR LF.
     const std::string_view text = conversion_->Converted();
     while (cursor_line_ < index) {
@@ -88,6 +99,12 @@ std::string_view WorkingTextView::ConvertedLine(std::size_t index) {
         cursor_offset_ = lf == std::string_view::npos ? 0 : lf + 1;
         --cursor_line_;
     }
-    const std::size_t end = text.find("\r\n", cursor_offset_);
-    return text.substr(cursor_offset_, end - cursor_offset_);
+    return cursor_offset_;
+}
+
+std::string_view WorkingTextView::ConvertedLines(std::size_t first, std::size_t end) {
+    const std::size_t start = ConvertedLineStart(first);
+    const std::size_t stop = ConvertedLineStart(end - 1);
+    const std::string_view text = conversion_->Converted();
+    return text.substr(start, text.find("\r\n", stop) - start);
 }

@@ -48,13 +48,16 @@ public:
     std::string Converted() const;
 
 private:
-    std::string_view ConvertedLine(std::size_t index);
+    // Offset in the converted text where line `index` starts.
+    std::size_t ConvertedLineStart(std::size_t index);
+    // Lines [first, end) of the converted text, without the break after the last.
+    std::string_view ConvertedLines(std::size_t first, std::size_t end);
 
     winkit::RichEdit& control_;
     std::string loaded_;
     std::optional<ravoxel::StepwiseConversion> conversion_;
     std::vector<bool> shown_; // per line: the view shows it converted
-    // Where ConvertedLine found its last line, so that the next one is found from there.
+    // Where ConvertedLineStart found its last line, so that the next is found from there.
     std::size_t cursor_line_ = 0;
     std::size_t cursor_offset_ = 0;
 };
