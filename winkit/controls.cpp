@@ -82,6 +82,9 @@ void Label::FitToText() {
     ReleaseDC(Handle(), dc);
     const Rect b = Bounds();
     Control::SetBounds({b.left, b.top, r.right - r.left, r.bottom - r.top});
+    // The system keeps the pixels of the old size, drawn for the old text (a new text of a
+    // label grown in the middle of a run showed "名" and a gap): paint the whole label anew.
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 // ---- Edit, LabeledEdit
