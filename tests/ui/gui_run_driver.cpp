@@ -3,8 +3,10 @@
 //   - the time from Start to the viewer being shown, and to the run handler's return;
 //   - how long the window goes without handling messages: a second thread sends it WM_NULL
 //     without pause and records how long each reply takes;
-//   - with --abort-after-ms N, Abort is clicked N ms after Start: the time until its handler has
-//     run and until the stop message (or the viewer, if the run ended first) is shown;
+//   - with --abort-after-ms N, Abort is clicked N ms after Start (N = 0: the click waits in the
+//     queue from before Start, so the first tick of the conversion loop handles it): the time
+//     until its handler runs and until the stop message (or the viewer, if the run ended
+//     first) is shown;
 //   - peak memory, and where the run's time went (the main window's RunTimes).
 // Usage: gui_run_driver SOURCE [--abort-after-ms N]. Prints "key value" lines.
 #include <windows.h>
@@ -99,6 +101,11 @@ int main(int argc, char** argv) {
     std::atomic<double> start{0};
     std::atomic<double> abort_clicked{0};
     std::atomic<double> abort_handled{0};
+    const winkit::NotifyEvent abort_handler = MainForm->Button4.OnClick;
+    MainForm->Button4.OnClick = [&](winkit::Component* sender) {
+        abort_handled = RunClock();
+        abort_handler(sender);
+    };
     std::vector<Probe> probes;
     std::atomic<bool> prober_done{false};
     std::thread prober([&] {
@@ -107,26 +114,32 @@ int main(int argc, char** argv) {
         }
         while (running) {
             const double sent = RunClock();
-            if (abort_after >= 0 && abort_clicked == 0 && sent - start >= abort_after) {
-                abort_clicked = sent;
-                PostMessageW(abort_button, BM_CLICK, 0, 0);
-            }
-            if (abort_clicked != 0 && abort_handled == 0 && !IsWindowEnabled(abort_button)) {
-                abort_handled = sent;
-            }
             DWORD_PTR result = 0;
             SendMessageTimeoutW(main_window, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
             probes.push_back({sent, RunClock() - sent});
-            // A new probe at least every millisecond; while one waits, the abort is watched.
-            if (abort_clicked != 0 && abort_handled == 0 && !IsWindowEnabled(abort_button)) {
-                abort_handled = RunClock();
-            }
-            Sleep(1);
+            Sleep(1); // a new probe every millisecond
         }
         prober_done = true;
     });
 
+    // The user's click on Abort: it waits in the queue until the window handles messages.
+    std::thread clicker([&] {
+        if (abort_after <= 0) {
+            return;
+        }
+        while (start == 0 || RunClock() - start < abort_after) {
+            Sleep(1);
+        }
+        abort_clicked = RunClock();
+        PostMessageW(abort_button, BM_CLICK, 0, 0);
+    });
+    if (abort_after == 0) {
+        PostMessageW(abort_button, BM_CLICK, 0, 0);
+    }
     start = RunClock();
+    if (abort_after == 0) {
+        abort_clicked = start.load();
+    }
     SendMessageW(MainForm->Button3.Handle(), BM_CLICK, 0, 0);
     const double returned = RunClock();
     running = false;
@@ -135,6 +148,7 @@ int main(int argc, char** argv) {
         Sleep(1);
     }
     prober.join();
+    clicker.join();
     UnhookWindowsHookEx(hook);
 
     PROCESS_MEMORY_COUNTERS memory{};
@@ -164,12 +178,16 @@ int main(int argc, char** argv) {
                 t.screen_saver, t.InTextControls());
     if (abort_after >= 0) {
         std::printf("abort_clicked_at_s %.3f\n", abort_clicked - start);
-        std::printf("abort_handler_after_s %.4f\n",
+        std::printf("abort_handler_ran_at_s %.4f\n",
+                    abort_handled > 0 ? abort_handled - start : -1.0);
+        std::printf("abort_click_to_handler_s %.4f\n",
                     abort_handled > 0 ? abort_handled - abort_clicked : -1.0);
-        std::printf("abort_answered_after_s %.4f (%s)\n",
-                    stop_box_shown > 0 ? stop_box_shown - abort_clicked
-                                       : viewer_shown - abort_clicked,
-                    stop_box_shown > 0 ? "stop message" : "run had ended: viewer");
+        if (stop_box_shown > 0) {
+            std::printf("abort_handler_to_stop_message_s %.4f\n", stop_box_shown - abort_handled);
+            std::printf("abort_click_to_stop_message_s %.4f\n", stop_box_shown - abort_clicked);
+        } else {
+            std::printf("abort_too_late_viewer_after_s %.4f\n", viewer_shown - abort_clicked);
+        }
     }
     std::printf("peak_working_set_mb %.1f\n", memory.PeakWorkingSetSize / 1048576.0);
     std::printf("peak_private_mb %.1f\n", memory.PeakPagefileUsage / 1048576.0);
