@@ -86,3 +86,13 @@ void RunTest::ExpectIdle() {
     EXPECT_EQ(form->StatusBar1.PanelText(1), "");
     EXPECT_FALSE(form->RichEdit1.ReadOnly());
 }
+
+void RunTest::SwitchScreenSaverOff() {
+    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0);
+}
+
+bool RunTest::ScreenSaverOn() {
+    BOOL active = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    return active != FALSE;
+}

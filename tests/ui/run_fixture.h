@@ -42,6 +42,10 @@ protected:
 
     // Idle: Start and Exit enabled, Abort disabled, progress at 0, progress text empty.
     void ExpectIdle();
+
+    // The system's screen-saver setting, which a run only ever switches on.
+    static void SwitchScreenSaverOff();
+    static bool ScreenSaverOn();
 };
 
 // A Windows path to a file of the source tree (Wine shows the Linux root as drive Z:).

@@ -51,8 +51,10 @@ TEST_F(RunTest, EmptyFieldsStopTheRunSilentlyWithTheLastEmptyOneFocused) {
             }
         }
         BoxAnswerer boxes;
+        SwitchScreenSaverOff();
         EXPECT_FALSE(Start());
         EXPECT_TRUE(boxes.Seen().empty());
+        EXPECT_TRUE(ScreenSaverOn());
         EXPECT_TRUE((form->*c.focused).Focused());
         ExpectIdle();
         EXPECT_FALSE(winkit::FileExists(OutputFile()));
@@ -87,7 +89,10 @@ TEST_F(RunTest, CompletedRunHandsTheConvertedTextAndTheLogToTheViewer) {
     BoxAnswerer boxes;
     std::string converted, log, label;
     bool save_enabled = false;
+    SwitchScreenSaverOff();
     const bool shown = Start([&] {
+        EXPECT_TRUE(ScreenSaverOn()); // before the viewer is shown
+        EXPECT_TRUE(form->RichEdit1.ReadOnly());
         EXPECT_TRUE(ViewForm->Visible());
         EXPECT_TRUE(form->Button4.Enabled()); // still running: Abort, not Start
         EXPECT_FALSE(form->Button3.Enabled());
@@ -155,7 +160,9 @@ TEST_F(RunTest, AbortHandledAfterALineLetsTheNextOneConvertThenStops) {
     BoxAnswerer boxes;
     // The click waits in the queue; the run handles messages first after line 1.
     PostMessageW(form->Button4.Handle(), BM_CLICK, 0, 0);
+    SwitchScreenSaverOff();
     EXPECT_FALSE(Start());
+    EXPECT_TRUE(ScreenSaverOn());
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].caption, L"中止");
     EXPECT_EQ(boxes.Seen()[0].text, L"変換を中止します。");
