@@ -138,7 +138,8 @@ private:
     // False when the source was refused (too large) and nothing was loaded.
     bool LoadSourceText(const std::string& Path);
     bool CheckStopRequest(char Flag);
-    void ShowRunProgress();
+    // The progress bar and text for the lines done; with the view, also the visible lines.
+    void ShowRunProgress(bool WithView);
     void ConversionFailed(const ravoxel::ConversionFailure& Failure);
     void EndRun(); // back to idle: Start and Exit enabled, Abort disabled
     void CreateShortcut(int Place);

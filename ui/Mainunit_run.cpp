@@ -113,7 +113,7 @@ void TMainForm::Button3Click(winkit::Component* /*Sender*/) {
         }
         const double now = RunClock();
         if (now >= next_tick) {
-            ShowRunProgress();
+            ShowRunProgress(true);
             const double before = RunClock();
             LastRunTimes.longest_gap = std::max(LastRunTimes.longest_gap, before - last_pump);
             winkit::App().ProcessMessages();
@@ -126,7 +126,10 @@ void TMainForm::Button3Click(winkit::Component* /*Sender*/) {
         }
     }
     LastRunTimes.convert += RunClock() - loop_start - in_ticks;
-    ShowRunProgress(); // the bar reaches its end on the last line
+    // The bar reaches its end on the last line. The view is left as it is: its text goes to
+    // the viewer and is emptied next, and under Wine every change of a long text costs time
+    // that grows with its length (0.2 s and more at 100,000 lines).
+    ShowRunProgress(false);
 
     ProgressBar->SetMin(0);
     ProgressBar->SetPosition(0);
@@ -169,13 +172,14 @@ bool TMainForm::CheckStopRequest(char Flag) {
     if (Flag != 'y') {
         return false;
     }
-    ShowRunProgress(); // the state the run stopped in, while the message is read
+    // The message first, at once; the view gets the model's text after it (under Wine that
+    // takes seconds for a long text).
+    ShowRunProgress(false);
     MessageText = "変換を中止します。";
     DialogResult = winkit::App().MessageBox(MessageText, "中止", MB_OK | MB_ICONSTOP);
     {
-        // The converted lines out of sight, at once (after the answer: the message comes first).
         StepTimer timer(LastRunTimes.whole_view);
-        Working.ShowWholeText();
+        Working.ShowModelText();
     }
     StatusBar1.SetPanelText(1, "");
     Memo1.AddLine(" -- 中止 --");
@@ -186,27 +190,26 @@ bool TMainForm::CheckStopRequest(char Flag) {
     return true;
 }
 
-void TMainForm::ShowRunProgress() {
-    const std::size_t done = Working.LinesDone();
-    {
+void TMainForm::ShowRunProgress(bool WithView) {
+    if (WithView) {
         StepTimer timer(LastRunTimes.view_lines);
         Working.ShowVisibleLines();
     }
     StepTimer timer(LastRunTimes.progress);
-    if (done > 0) {
+    if (const std::size_t done = Working.LinesDone(); done > 0) {
         ProgressBar->SetPosition(static_cast<int>(done));
         StatusBar1.SetPanelText(1, ravoxel::ProgressText(done));
     }
 }
 
 void TMainForm::ConversionFailed(const ravoxel::ConversionFailure& Failure) {
-    ShowRunProgress();
+    ShowRunProgress(false);
     winkit::App().ShowException(ravoxel::ConversionError(Failure.number_text));
     {
         // Earlier lines converted, the failing one and the rest as loaded; the failing line is
         // selected so that the user sees what to mend.
         StepTimer timer(LastRunTimes.whole_view);
-        Working.ShowWholeText();
+        Working.ShowModelText();
     }
     Working.SelectLine(Failure.line_number - 1);
     ProgressBar->SetPosition(0);

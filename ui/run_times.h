@@ -12,7 +12,7 @@ struct RunTimes {
     double view_lines = 0;   // visible converted lines written into the view during the run
     double progress = 0;     // progress bar and progress text
     double messages = 0;     // window messages handled during the conversion loop
-    double whole_view = 0;   // the model's text into the view after a stop or a failure
+    double whole_view = 0;   // the view brought up to the model after a stop or a failure
     double hand_off = 0;     // the texts into the result viewer
     double clear = 0;        // emptying the working text and the log
     double screen_saver = 0; // switching the screen saver on (a broadcast to every window)

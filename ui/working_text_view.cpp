@@ -30,47 +30,61 @@ std::optional<ravoxel::ConversionFailure> WorkingTextView::ConvertNextLine() {
 }
 
 void WorkingTextView::ShowVisibleLines() {
-    const std::size_t done = LinesDone();
     const int first = control_.FirstVisibleLine();
-    if (first < 0 || static_cast<std::size_t>(first) >= done) {
+    if (first < 0 || static_cast<std::size_t>(first) >= LinesDone()) {
         return;
     }
+    ShowConvertedLines(static_cast<std::size_t>(first),
+                       static_cast<std::size_t>(control_.LastVisibleLine()) + 1);
+}
+
+void WorkingTextView::ShowModelText() {
+    if (!conversion_) {
+        return; // the view holds the loaded text already
+    }
+    // The view differs from the model only in the converted lines it does not show yet. When
+    // they are few, writing them costs less than a whole text (under Wine, 1 s for 10,000
+    // lines, and far more for a long text set just after a long one was emptied).
+    const std::size_t done = LinesDone();
+    const std::size_t unshown =
+        static_cast<std::size_t>(std::count(shown_.begin(), shown_.begin() + done, false));
+    if (static_cast<std::size_t>(control_.LineCount()) == LineCount() &&
+        unshown * 16 <= LineCount()) {
+        ShowConvertedLines(0, done);
+        return;
+    }
+    control_.SetText(conversion_->WholeText());
+    std::fill(shown_.begin(), shown_.end(), true);
+}
+
+void WorkingTextView::ShowConvertedLines(std::size_t first, std::size_t end) {
     // The control's lines are the model's as loaded; the clamp only guards a text the control
     // cuts into lines otherwise.
-    const std::size_t last = std::min({static_cast<std::size_t>(control_.LastVisibleLine()) + 1,
-                                       done, static_cast<std::size_t>(control_.LineCount())});
+    end = std::min({end, LinesDone(), static_cast<std::size_t>(control_.LineCount())});
     bool changed = false;
-    std::size_t line = static_cast<std::size_t>(first);
-    while (line < last) {
+    std::size_t line = first;
+    while (line < end) {
         if (shown_[line]) {
             ++line;
             continue;
         }
-        // A run of lines not shown yet goes in with one replacement: each costs Wine's rich
-        // edit time that grows with the whole text, whatever its own length.
-        std::size_t end = line;
-        while (end < last && !shown_[end]) {
-            shown_[end++] = true;
+        // A run of lines not shown yet goes in with one replacement: under Wine each costs
+        // time that grows with the whole text, whatever its own length.
+        std::size_t run_end = line;
+        while (run_end < end && !shown_[run_end]) {
+            shown_[run_end++] = true;
         }
         if (!changed) {
-            control_.SetRedraw(false); // one repaint for the batch
+            control_.SetRedraw(false); // one repaint for them all
             changed = true;
         }
-        control_.ReplaceLines(static_cast<int>(line), static_cast<int>(end - line),
-                              ConvertedLines(line, end));
-        line = end;
+        control_.ReplaceLines(static_cast<int>(line), static_cast<int>(run_end - line),
+                              ConvertedLines(line, run_end));
+        line = run_end;
     }
     if (changed) {
         control_.SetRedraw(true);
     }
-}
-
-void WorkingTextView::ShowWholeText() {
-    if (!conversion_) {
-        return; // the view holds the loaded text already
-    }
-    control_.SetText(conversion_->WholeText());
-    std::fill(shown_.begin(), shown_.end(), true);
 }
 
 void WorkingTextView::SelectLine(std::size_t index) {

@@ -4,9 +4,10 @@
 //
 // The rich edit is only the view. It is given the loaded text once; while the run goes on it is
 // given only the converted lines the user can see; when a run stops or fails it is given the
-// model's whole text once. A whole text costs Wine's rich edit seconds for 10,000 lines, and
-// emptying one costs far more (winkit's RichEdit empties by a fresh window), while converting
-// the model costs microseconds a line: so the text never goes through the control line by line.
+// model's text once (the few converted lines it lacks, or the whole text). A whole text costs
+// Wine's rich edit seconds for 10,000 lines, and emptying one costs far more (winkit's RichEdit
+// empties by a fresh window), while converting the model costs microseconds a line: so the text
+// never goes through the control line by line.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -40,7 +41,7 @@ public:
     // Writes the converted lines that the view shows, and has not shown converted yet, into it.
     void ShowVisibleLines();
     // Gives the view the model's text as it stands: the converted lines, then the rest as loaded.
-    void ShowWholeText();
+    void ShowModelText();
     // Selects the line (0-based) in the view and scrolls it into view.
     void SelectLine(std::size_t index);
 
@@ -48,6 +49,8 @@ public:
     std::string Converted() const;
 
 private:
+    // Writes the converted lines in [first, end) that the view does not show yet into it.
+    void ShowConvertedLines(std::size_t first, std::size_t end);
     // Offset in the converted text where line `index` starts.
     std::size_t ConvertedLineStart(std::size_t index);
     // Lines [first, end) of the converted text, without the break after the last.
