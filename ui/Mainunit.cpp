@@ -1,6 +1,7 @@
 // The main window's life: creation, show, close request and destruction.
 #include "ui/Mainunit.h"
 
+#include "core/source_loader.h"
 #include "winkit/application.h"
 #include "winkit/dialogs.h"
 
@@ -52,7 +53,7 @@ void TMainForm::FormCreate(winkit::Component* /*Sender*/) {
 }
 
 void TMainForm::FormShow(winkit::Component* /*Sender*/) {
-    RichEdit1.SetMaxLength(kWorkingTextLimit);
+    RichEdit1.SetMaxLength(static_cast<int>(ravoxel::kWorkingTextLimit));
     if (!ProgressBar) {
         ProgressBar = new winkit::ProgressBar;
         ProgressBar->SetSmooth(true);

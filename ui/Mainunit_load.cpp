@@ -12,7 +12,7 @@ namespace {
 
 // A file is measured in bytes, which are never fewer than its characters: a file within the
 // working text's limit always fits.
-constexpr unsigned long long kSourceLimit = kWorkingTextLimit;
+constexpr unsigned long long kSourceLimit = ravoxel::kWorkingTextLimit;
 
 std::optional<std::string> ReadSource(const std::string& path) {
     try {

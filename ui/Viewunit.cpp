@@ -1,5 +1,6 @@
 #include "ui/Viewunit.h"
 
+#include "core/source_loader.h"
 #include "ui/Mainunit.h"
 #include "ui/app_icon.h"
 #include "winkit/error.h"
@@ -64,7 +65,7 @@ void TViewForm::CreateControls() {
     for (auto [sheet, rich] : {std::pair{&TabSheet1, &RichEdit1}, {&TabSheet2, &RichEdit2}}) {
         rich->Create(sheet->Handle(), {0, 0, page.width, page.height}, "");
         rich->SetFont(TextFont->Handle());
-        rich->SetMaxLength(kWorkingTextLimit);
+        rich->SetMaxLength(static_cast<int>(ravoxel::kWorkingTextLimit));
     }
     PageControl1.SetActivePage(TabSheet1);
 }

@@ -17,9 +17,6 @@
 #include "core/stepwise_conversion.h"
 #include "winkit/text_controls.h"
 
-// The most characters the working text holds (the rich edit's text limit).
-constexpr int kWorkingTextLimit = 30000000;
-
 class WorkingTextView {
 public:
     explicit WorkingTextView(winkit::RichEdit& control) : control_(control) {}
