@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "window_probe.h"
+
 namespace ui_test {
 
 namespace {
@@ -28,13 +30,6 @@ BoxAnswerer::BoxAnswerer(std::vector<int> answers) : answers_(std::move(answers)
 BoxAnswerer::~BoxAnswerer() {
     UnhookWindowsHookEx(hook_);
     current = nullptr;
-}
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
 }
 
 void BoxAnswerer::Activated(HWND box) {

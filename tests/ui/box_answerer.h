@@ -44,7 +44,4 @@ private:
     std::vector<HWND> handled_;
 };
 
-// The text of a window through the wide function.
-std::wstring WindowText(HWND window);
-
 } // namespace ui_test

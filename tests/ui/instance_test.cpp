@@ -8,6 +8,7 @@
 
 #include "box_answerer.h"
 #include "test_folder.h"
+#include "window_probe.h"
 #include "winkit/files.h"
 #include "winkit/text.h"
 

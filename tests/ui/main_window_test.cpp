@@ -12,9 +12,11 @@
 #include "ui/Userform.h"
 #include "ui/Viewprint.h"
 #include "ui/Viewunit.h"
+#include "window_probe.h"
 #include "winkit/application.h"
 #include "winkit/text.h"
 
+using ui_test::MenuEntry;
 using ui_test::WindowText;
 
 namespace {
@@ -33,40 +35,6 @@ std::wstring FontFace(HWND window, LOGFONTW* out = nullptr) {
         *out = font;
     }
     return font.lfFaceName;
-}
-
-struct MenuEntry {
-    std::wstring caption; // "-" for a separator
-    bool checked = false;
-    bool operator==(const MenuEntry&) const = default;
-};
-
-void PrintTo(const MenuEntry& entry, std::ostream* os) {
-    *os << winkit::Narrow(entry.caption) << (entry.checked ? " (checked)" : "");
-}
-
-std::vector<MenuEntry> Entries(HMENU menu) {
-    std::vector<MenuEntry> entries;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[512] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE;
-        info.dwTypeData = text;
-        info.cch = 511;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        entries.push_back({(info.fType & MFT_SEPARATOR) ? L"-" : std::wstring(text),
-                           (info.fState & MFS_CHECKED) != 0});
-    }
-    return entries;
-}
-
-std::vector<std::wstring> Captions(HMENU menu) {
-    std::vector<std::wstring> captions;
-    for (const MenuEntry& entry : Entries(menu)) {
-        captions.push_back(entry.caption);
-    }
-    return captions;
 }
 
 } // namespace
@@ -233,15 +201,17 @@ TEST_F(MainFormTest, StatusBarHasTwoPanelsAndTheProgressBarOverTheFirst) {
 TEST_F(MainFormTest, MenuTreeWithItsCaptions) {
     CreateWindows();
     HMENU bar = GetMenu(form->Handle());
-    EXPECT_EQ(Captions(bar), (std::vector<std::wstring>{L"ファイル", L"ｵﾌﾟｼｮﾝ", L"設定", L"ﾍﾙﾌﾟ"}));
+    EXPECT_EQ(ui_test::MenuCaptions(bar),
+              (std::vector<std::wstring>{L"ファイル", L"ｵﾌﾟｼｮﾝ", L"設定", L"ﾍﾙﾌﾟ"}));
     // A fresh start: no recent file, so one separator.
-    EXPECT_EQ(Captions(GetSubMenu(bar, 0)),
+    EXPECT_EQ(ui_test::MenuCaptions(GetSubMenu(bar, 0)),
               (std::vector<std::wstring>{L"ﾃﾞｨｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ作成", L"SendTo(送る)に登録", L"-",
                                          L"終了"}));
-    EXPECT_EQ(Entries(GetSubMenu(bar, 1)),
+    EXPECT_EQ(ui_test::MenuEntries(GetSubMenu(bar, 1)),
               (std::vector<MenuEntry>{{L"ｺﾝﾊﾟｲﾙ後ﾌｧｲﾙをｿｰｽﾌｧｲﾙﾌｫﾙﾀﾞ", false}}));
-    EXPECT_EQ(Captions(GetSubMenu(bar, 2)), (std::vector<std::wstring>{L"ﾕｰｻﾞ定義(拡張子)"}));
-    EXPECT_EQ(Captions(GetSubMenu(bar, 3)),
+    EXPECT_EQ(ui_test::MenuCaptions(GetSubMenu(bar, 2)),
+              (std::vector<std::wstring>{L"ﾕｰｻﾞ定義(拡張子)"}));
+    EXPECT_EQ(ui_test::MenuCaptions(GetSubMenu(bar, 3)),
               (std::vector<std::wstring>{L"ﾎｰﾑﾍﾟｰｼﾞ", L"ﾒｰﾙ", L"-", L"ﾊﾞｰｼﾞｮﾝ"}));
 }
 

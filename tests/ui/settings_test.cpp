@@ -4,6 +4,7 @@
 
 #include "box_answerer.h"
 #include "main_form_fixture.h"
+#include "window_probe.h"
 #include "winkit/application.h"
 #include "winkit/files.h"
 #include "winkit/text.h"
@@ -15,19 +16,7 @@ using winkit::Narrow;
 namespace {
 
 std::vector<std::wstring> FileMenu(HWND window) {
-    HMENU file = GetSubMenu(GetMenu(window), 0);
-    std::vector<std::wstring> captions;
-    for (int i = 0; i < GetMenuItemCount(file); ++i) {
-        wchar_t text[512] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 511;
-        GetMenuItemInfoW(file, static_cast<UINT>(i), TRUE, &info);
-        captions.push_back((info.fType & MFT_SEPARATOR) ? L"-" : std::wstring(text));
-    }
-    return captions;
+    return ui_test::MenuCaptions(GetSubMenu(GetMenu(window), 0));
 }
 
 const std::wstring kDesktop = L"ﾃﾞｨｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ作成";

@@ -9,6 +9,7 @@
 #include "core/conversion_engine.h"
 #include "run_fixture.h"
 #include "ui/Viewunit.h"
+#include "window_probe.h"
 #include "winkit/application.h"
 #include "winkit/files.h"
 #include "winkit/text.h"

@@ -8,6 +8,7 @@
 
 #include "box_answerer.h"
 #include "test_folder.h"
+#include "window_probe.h"
 #include "winkit/application.h"
 #include "winkit/dialogs.h"
 #include "winkit/error.h"
@@ -106,21 +107,6 @@ protected:
     SampleForm* form = nullptr;
 };
 
-std::vector<std::wstring> MenuCaptions(HMENU menu) {
-    std::vector<std::wstring> captions;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 255;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        captions.push_back((info.fType & MFT_SEPARATOR) ? L"-" : std::wstring(text));
-    }
-    return captions;
-}
-
 } // namespace
 
 TEST(WinkitText, CodePage932RoundTripsWhatItHolds) {
@@ -174,16 +160,18 @@ TEST_F(WinkitTest, MenuItemsHideShowInPlaceAndCarryChecks) {
     HMENU bar = GetMenu(form->Handle());
     ASSERT_NE(bar, nullptr);
     HMENU file = GetSubMenu(bar, 0);
-    EXPECT_EQ(MenuCaptions(file), (std::vector<std::wstring>{L"&Item one", L"-", L"Item two"}));
+    EXPECT_EQ(ui_test::MenuCaptions(file),
+              (std::vector<std::wstring>{L"&Item one", L"-", L"Item two"}));
     form->Separator.SetVisible(false);
     form->Item1.SetVisible(false);
-    EXPECT_EQ(MenuCaptions(file), (std::vector<std::wstring>{L"Item two"}));
+    EXPECT_EQ(ui_test::MenuCaptions(file), (std::vector<std::wstring>{L"Item two"}));
     form->Separator.SetVisible(true);
-    EXPECT_EQ(MenuCaptions(file), (std::vector<std::wstring>{L"-", L"Item two"}));
+    EXPECT_EQ(ui_test::MenuCaptions(file), (std::vector<std::wstring>{L"-", L"Item two"}));
     form->Item1.SetVisible(true);
     form->Item1.SetCaption("&1 C:\\A");
     form->Item2.SetChecked(true);
-    EXPECT_EQ(MenuCaptions(file), (std::vector<std::wstring>{L"&1 C:\\A", L"-", L"Item two"}));
+    EXPECT_EQ(ui_test::MenuCaptions(file),
+              (std::vector<std::wstring>{L"&1 C:\\A", L"-", L"Item two"}));
     EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
     SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(form->Item1.Command(), 0), 0);
     EXPECT_EQ(form->item_clicks, 1);
