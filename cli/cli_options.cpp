@@ -2,13 +2,11 @@
 
 #include <string_view>
 
+#include "core/axis_doubling.h"
+
 namespace ravoxel::cli {
 
 namespace {
-
-char UpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 ParseResult UsageError(std::string message) {
     ParseResult result;
@@ -117,7 +115,7 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
     if (axis_text.size() != 1)
         return UsageError("the axis must be exactly one letter (one byte), not '" + axis_text +
                           "'");
-    opt.axis = UpperAscii(axis_text[0]);
+    opt.axis = AxisLetter(axis_text[0]);
 
     if (opt.sources.empty())
         return UsageError("no source file given");

@@ -26,6 +26,10 @@ std::string NotANumberMessage(const std::string& number_text) {
 ConversionError::ConversionError(std::string number_text)
     : std::runtime_error(NotANumberMessage(number_text)), number_text_(std::move(number_text)) {}
 
+char AxisLetter(char typed) {
+    return (typed >= 'a' && typed <= 'z') ? static_cast<char>(typed - 'a' + 'A') : typed;
+}
+
 std::string RepairLfEnding(std::string_view line) {
     std::string result(line);
     if (!result.empty() && result.back() == '\n') {

@@ -17,6 +17,10 @@ private:
     std::string number_text_;
 };
 
+// The axis byte as typed into the axis field, upper-cased by ASCII rules: only a to z change,
+// so a lower-case letter in a line never matches it.
+char AxisLetter(char typed);
+
 // Returns the line with a final LF replaced by CR; any other line unchanged.
 std::string RepairLfEnding(std::string_view line);
 

@@ -27,16 +27,6 @@ namespace {
 
 constexpr double kTickInterval = 0.020; // seconds
 
-// ASCII upper-casing: only a to z change.
-std::string UpperCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 void TMainForm::Button3Click(winkit::Component* /*Sender*/) {
@@ -94,8 +84,7 @@ void TMainForm::Button3Click(winkit::Component* /*Sender*/) {
         return;
     }
 
-    const std::string axis = UpperCase(LabeledEdit5.Text());
-    Working.BeginConversion(axis[0]);
+    Working.BeginConversion(ravoxel::AxisLetter(LabeledEdit5.Text()[0]));
     ProgressBar->SetMax(static_cast<int>(Working.LineCount()));
     ProgressBar->SetMin(0);
     ProgressBar->SetPosition(0);

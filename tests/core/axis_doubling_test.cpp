@@ -92,6 +92,14 @@ TEST(DoubleAxisValue, ErrorMessageIsTheRuntimeTextInCodePage932) {
     }
 }
 
+TEST(AxisLetter, UpperCasesOnlyAsciiLetters) {
+    EXPECT_EQ(AxisLetter('x'), 'X');
+    EXPECT_EQ(AxisLetter('X'), 'X');
+    EXPECT_EQ(AxisLetter('z'), 'Z');
+    EXPECT_EQ(AxisLetter('1'), '1');
+    EXPECT_EQ(AxisLetter('\x83'), '\x83'); // a lead byte stays as it is
+}
+
 TEST(RepairLfEnding, ReplacesOnlyAFinalLineFeed) {
     EXPECT_EQ(RepairLfEnding("G01 X10\n"), "G01 X10\r");
     EXPECT_EQ(RepairLfEnding("\n"), "\r");
